@@ -1,0 +1,18 @@
+# Runs each program in a scratch folder on examples/<program>/<program>.in,
+# prints what it wrote and fails when that differs from <program>.out.
+foreach(program IN LISTS PROGRAMS)
+  get_filename_component(name ${program} NAME_WE)
+  set(dir ${WORK}/${name})
+  file(REMOVE_RECURSE ${dir})
+  file(MAKE_DIRECTORY ${dir})
+  file(COPY ${EXAMPLES}/${name}/${name}.in DESTINATION ${dir})
+  execute_process(COMMAND ${program} WORKING_DIRECTORY ${dir} RESULT_VARIABLE status)
+  file(READ ${dir}/${name}.out got)
+  file(READ ${EXAMPLES}/${name}/${name}.out expected)
+  message("== ${name}: ${name}.in")
+  file(READ ${dir}/${name}.in input)
+  message("${input}== ${name}.out (exit status ${status})\n${got}")
+  if(NOT status EQUAL 0 OR NOT got STREQUAL expected)
+    message(FATAL_ERROR "${name}: output differs from examples/${name}/${name}.out")
+  endif()
+endforeach()

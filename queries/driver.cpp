@@ -1,0 +1,243 @@
+// The loop over test cases: reading words, making keys, filling the trie and
+// writing one answer line per pattern.
+// Cost: linear in the input, plus the fill (fill.cpp); memory grows with the
+// words present, never with the counts the input claims: a test case cut
+// short completes its missing numbers and patterns without storing them.
+// Tested by tests/queries_driver_test.cpp (in-process, against a brute force)
+// and tests/queries_e2e_test.cpp (the binary).
+#include "driver.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "fill.h"
+#include "sweep.h"
+#include "trie.h"
+
+namespace {
+
+constexpr std::size_t flushSize = 1 << 16;
+
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Words of the input, split as formatted stream reading splits them.
+struct Words {
+  std::string_view text;
+  std::size_t at = 0;
+
+  std::string_view next() {
+    while (at < text.size() && isSpace(text[at])) ++at;
+    const std::size_t begin = at;
+    while (at < text.size() && !isSpace(text[at])) ++at;
+    return text.substr(begin, at - begin);
+  }
+  std::size_t left() const { return text.size() - at; }
+};
+
+// A word for a message: cut short when long, bytes outside printable ASCII
+// escaped, so the message stays one readable line.
+std::string quoted(std::string_view word) {
+  constexpr std::size_t shown = 24;
+  std::string q = "'";
+  for (char c : word.substr(0, shown)) {
+    if (c >= ' ' && c <= '~') {
+      q += c;
+    } else {
+      constexpr char hex[] = "0123456789abcdef";
+      const auto b = static_cast<unsigned char>(c);
+      q += {'\\', 'x', hex[b >> 4], hex[b & 15]};
+    }
+  }
+  if (word.size() > shown) q += "...";
+  return q + "'";
+}
+
+enum class Count { read, ended, bad };
+
+// A count as formatted reading of a 32-bit integer takes it: a word that does
+// not start with an integer in range ends the run; one that does but goes on
+// with other characters is outside the format.
+Count readCount(std::string_view word, std::int32_t& value) {
+  std::size_t i = word.size() > 0 && (word[0] == '+' || word[0] == '-') ? 1 : 0;
+  const bool negative = i == 1 && word[0] == '-';
+  if (i == word.size() || !isDigit(word[i])) return Count::ended;
+  std::int64_t magnitude = 0;
+  for (; i < word.size() && isDigit(word[i]); ++i) {
+    magnitude = magnitude * 10 + (word[i] - '0');
+    if (magnitude > std::int64_t{1} << 31) return Count::ended;
+  }
+  const std::int64_t signedValue = negative ? -magnitude : magnitude;
+  if (signedValue > INT32_MAX) return Count::ended;
+  value = static_cast<std::int32_t>(signedValue);
+  return i == word.size() ? Count::read : Count::bad;
+}
+
+bool isNumberWord(std::string_view w) {
+  if (w.empty() || w.size() > keyWidth) return false;
+  for (char c : w) {
+    if (!isDigit(c)) return false;
+  }
+  return true;
+}
+
+bool isPatternWord(std::string_view w) {
+  if (w.empty() || w.size() > keyWidth) return false;
+  for (char c : w) {
+    if (!isDigit(c) && c != '?') return false;
+  }
+  return true;
+}
+
+std::uint32_t valueOf(std::string_view w) {
+  std::uint32_t x = 0;
+  for (char c : w) x = x * 10 + static_cast<std::uint32_t>(c - '0');
+  return x;
+}
+
+using Key = std::array<char, keyWidth>;
+
+Key patternKey(std::string_view word) {
+  std::string key = padKey(word);
+  markWildcards(key);
+  Key k;
+  std::copy(key.begin(), key.end(), k.begin());
+  return k;
+}
+
+std::string_view view(const Key& k) { return {k.data(), k.size()}; }
+
+// Output lines gathered and handed to the writer in large pieces.
+struct Out {
+  const Writer& write;
+  std::string buffer;
+  bool failed = false;
+
+  void line(std::int64_t answer) { lines(answer, 1); }
+
+  // The same line `times` times: whole blocks of copies go out as they are.
+  void lines(std::int64_t answer, std::uint64_t times) {
+    std::array<char, 24> text;
+    char* end = std::to_chars(text.data(), text.data() + text.size() - 1, answer).ptr;
+    *end++ = '\n';
+    const std::string_view one(text.data(), static_cast<std::size_t>(end - text.data()));
+    const std::uint64_t perBlock = flushSize / one.size();
+    if (times >= 2 * perBlock) {
+      flush();
+      std::string block;
+      for (std::uint64_t i = 0; i < perBlock; ++i) block += one;
+      for (; times >= perBlock && !failed; times -= perBlock) failed = !write(block);
+    }
+    for (; times > 0 && !failed; --times) {
+      buffer += one;
+      if (buffer.size() >= flushSize) flush();
+    }
+  }
+  void flush() {
+    if (!failed && !buffer.empty() && !write(buffer)) failed = true;
+    buffer.clear();
+  }
+};
+
+std::vector<std::uint32_t> numbers;
+std::vector<Key> patterns;
+
+}  // namespace
+
+std::string padKey(std::string_view word) {
+  std::string key(keyWidth - std::min<std::size_t>(word.size(), keyWidth), '0');
+  key += word;
+  return key;
+}
+
+void markWildcards(std::string& key) {
+  for (std::size_t i = 0; i < key.size() && i < keyWidth; ++i) {
+    if (key[i] == '?') key[i] = ':';
+  }
+}
+
+Outcome runQueries(std::string_view input, const Writer& write) {
+  Words words{input};
+  Out out{write, {}};
+  Outcome outcome;
+  for (int testCase = 1;; ++testCase) {
+    const std::string where = "test case " + std::to_string(testCase);
+    std::array<std::int32_t, 2> counts{};
+    Count got = Count::read;
+    for (int k = 0; k < 2 && got == Count::read; ++k) {
+      const std::string_view word = words.next();
+      got = readCount(word, counts[k]);
+      const char* name = k == 0 ? "number count " : "pattern count ";
+      if (got == Count::bad) {
+        outcome = {1, where + ": the " + name + quoted(word) + " is not an integer"};
+      } else if (got == Count::read && counts[k] < 0) {
+        outcome = {1, where + ": the " + name + quoted(word) + " is negative"};
+        got = Count::bad;
+      }
+    }
+    if (got != Count::read) break;
+    const auto [n, m] = counts;
+
+    resetTrie();
+    numbers.clear();
+    patterns.clear();
+    // Each word takes at least two bytes but the last: a bound from the
+    // input itself, never from the counts.
+    numbers.reserve(std::min<std::size_t>(static_cast<std::size_t>(n), words.left() / 2 + 1));
+    std::uint32_t missingNumbers = 0;
+    for (std::int32_t i = 0; i < n; ++i) {
+      const std::string_view word = words.next();
+      if (word.empty()) {
+        missingNumbers = static_cast<std::uint32_t>(n - i);
+        break;
+      }
+      if (!isNumberWord(word)) {
+        outcome = {1, where + ", number " + std::to_string(i + 1) + ": " + quoted(word) +
+                          " is not a number of 1 to 9 digits"};
+        break;
+      }
+      numbers.push_back(valueOf(word));
+    }
+    if (outcome.status != 0) break;
+    std::uint32_t missingPatterns = 0;
+    patterns.reserve(std::min<std::size_t>(static_cast<std::size_t>(m), words.left() / 2 + 1));
+    for (std::int32_t j = 0; j < m; ++j) {
+      const std::string_view word = words.next();
+      if (word.empty()) {
+        missingPatterns = static_cast<std::uint32_t>(m - j);
+        break;
+      }
+      if (!isPatternWord(word)) {
+        outcome = {1, where + ", pattern " + std::to_string(j + 1) + ": " + quoted(word) +
+                          " is not a pattern of 1 to 9 digits and '?'"};
+        break;
+      }
+      patterns.push_back(patternKey(word));
+    }
+    if (outcome.status != 0) break;
+
+    // A word the input no longer holds reads as empty, whose key is 000000000.
+    const Key zeroKey = patternKey("");
+    reserveNodes(keyWidth * (patterns.size() + 1));
+    for (const Key& key : patterns) add(view(key));
+    if (missingPatterns > 0) add(view(zeroKey));
+    fillCounters(numbers, missingNumbers);
+    for (const Key& key : patterns) out.line(evaluatePattern(view(key), walkPath(view(key))));
+    if (missingPatterns > 0) out.lines(evaluatePattern(view(zeroKey), walkPath(view(zeroKey))), missingPatterns);
+    if (out.failed) break;
+  }
+  out.flush();
+  if (out.failed) return {2, "cannot write the answers"};
+  return outcome;
+}
+
+Outcome runQueries(std::string_view input, std::string& output) {
+  output.clear();
+  return runQueries(input, [&output](std::string_view piece) {
+    output += piece;
+    return true;
+  });
+}
