@@ -1,0 +1,59 @@
+// Runs a program binary in a fresh scratch folder and collects what it did.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+struct Run {
+  int status = -1;
+  std::optional<std::string> output;  // the task output file, if it exists
+  std::string errors;                 // what went to standard error
+};
+
+inline std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Runs `binary` in a new folder that holds `input` as `inName` (none when
+// nullopt), after `prepare` has had its way with the folder.
+inline Run runIn(const std::string& binary, const std::string& inName, const std::string& outName,
+                 const std::optional<std::string>& input,
+                 const std::function<void(const std::filesystem::path&)>& prepare = {}) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "e2e-XXXXXX").string();
+  const std::filesystem::path dir = mkdtemp(pattern.data());
+  if (input) writeFile(dir / inName, *input);
+  if (prepare) prepare(dir);
+  const std::string command = "cd '" + dir.string() + "' && '" + binary + "' </dev/null >/dev/null 2>'" +
+                              (dir / "stderr.txt").string() + "'";
+  Run run;
+  const int raw = std::system(command.c_str());
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.errors = readFile(dir / "stderr.txt");
+  const std::filesystem::path out = dir / outName;
+  if (std::filesystem::is_regular_file(out)) run.output = readFile(out);
+  std::filesystem::permissions(dir, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+  std::filesystem::remove_all(dir);
+  return run;
+}
+
+// Standard error holds exactly one line, starting with `prefix`.
+inline void expectOneLine(const Run& run, const std::string& prefix) {
+  EXPECT_EQ(run.errors.rfind(prefix, 0), 0u) << run.errors;
+  EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+}
