@@ -1,5 +1,6 @@
 # Runs each program in a scratch folder on examples/<program>/<program>.in,
 # prints what it wrote and fails when that differs from <program>.out.
+string(REPLACE "|" ";" PROGRAMS "${PROGRAMS}")
 foreach(program IN LISTS PROGRAMS)
   get_filename_component(name ${program} NAME_WE)
   set(dir ${WORK}/${name})

@@ -12,10 +12,11 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-struct Run {
+struct ProgramRun {
   int status = -1;
   std::optional<std::string> output;  // the task output file, if it exists
   std::string errors;                 // what went to standard error
@@ -30,18 +31,27 @@ inline void writeFile(const std::filesystem::path& path, const std::string& byte
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
+using Prepare = std::function<void(const std::filesystem::path&)>;
+
+// Ways to make the task output file unwritable: a folder in its place, and a
+// link to a device that is always full.
+inline std::vector<Prepare> unwritableOutputs(const std::string& outName) {
+  return {[outName](const std::filesystem::path& dir) { std::filesystem::create_directory(dir / outName); },
+          [outName](const std::filesystem::path& dir) { std::filesystem::create_symlink("/dev/full", dir / outName); }};
+}
+
 // Runs `binary` in a new folder that holds `input` as `inName` (none when
 // nullopt), after `prepare` has had its way with the folder.
-inline Run runIn(const std::string& binary, const std::string& inName, const std::string& outName,
+inline ProgramRun runIn(const std::string& binary, const std::string& inName, const std::string& outName,
                  const std::optional<std::string>& input,
-                 const std::function<void(const std::filesystem::path&)>& prepare = {}) {
+                 const Prepare& prepare = {}) {
   std::string pattern = (std::filesystem::temp_directory_path() / "e2e-XXXXXX").string();
   const std::filesystem::path dir = mkdtemp(pattern.data());
   if (input) writeFile(dir / inName, *input);
   if (prepare) prepare(dir);
   const std::string command = "cd '" + dir.string() + "' && '" + binary + "' </dev/null >/dev/null 2>'" +
                               (dir / "stderr.txt").string() + "'";
-  Run run;
+  ProgramRun run;
   const int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   run.errors = readFile(dir / "stderr.txt");
@@ -53,7 +63,7 @@ inline Run runIn(const std::string& binary, const std::string& inName, const std
 }
 
 // Standard error holds exactly one line, starting with `prefix`.
-inline void expectOneLine(const Run& run, const std::string& prefix) {
+inline void expectOneLine(const ProgramRun& run, const std::string& prefix) {
   EXPECT_EQ(run.errors.rfind(prefix, 0), 0u) << run.errors;
   EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
 }
