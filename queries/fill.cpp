@@ -1,40 +1,57 @@
 // The fast counter fill: all numbers walk the trie together.
 //
 // At a node of depth pos the numbers that reach it form a sorted list of
-// distinct values with weights (how many numbers share those last 9 - pos
-// digits). One histogram of digit pos gives the counters of all children at
-// once; the digit children take their group of the list as it is, and the
-// wildcard child takes the whole list with digit pos dropped, the ten groups
-// merged back into one sorted list. Merging equal suffixes is what makes
-// deep levels cheap: a list at depth pos never has more than 10^(9 - pos)
-// entries.
+// distinct values (their digits pos..8) with running totals of how many
+// numbers share each value. One histogram of digit pos, read off the totals
+// at ten group bounds found by binary search, gives the counters of all
+// children at once. The digit children take their group of the list as it
+// is; the wildcard child takes the whole list with digit pos dropped, the ten
+// groups merged back into one sorted list, equal values added together.
+// Merging equal suffixes keeps deep levels cheap: a list at depth pos never
+// has more than 10^(9 - pos) entries.
 //
-// Cost: O(sum over entered nodes of their list length), the same entries
-// `rec` would visit minus the merged duplicates, all streamed through memory.
+// Cost: the sort, O(log) a node for the histogram, and O(list length) for
+// every wildcard child (four branch-free merge rounds, or one pass through a
+// table when the values left are few), all streamed through memory.
 // Memory: 8 bytes a distinct number for the root list, as much again for the
-// merge scratch, and per-depth copies of the groups that the wildcard child
-// of a digit child needs (a tenth of their parent's list on average).
+// merge scratch, and per-depth copies for the wildcard children of digit
+// children (a tenth of their parent's list on average).
 // Tested against per-number `rec` sweeps in tests/queries_fill_test.cpp.
 #include "fill.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <span>
+#include <utility>
 
 #include "trie.h"
 
 namespace {
 
 struct Entry {
-  std::uint32_t value;   // digits pos..8 are the number's; higher ones shared
-  std::uint32_t weight;  // how many numbers end in these digits
+  std::uint32_t value;  // digits pos..8 are the number's; the ones above are shared
+  std::uint32_t total;  // numbers up to this entry, counted from the list's start
+};
+
+// A run of entries and the running total just before its first entry, so
+// that any part of it tells its weight without the entries outside.
+struct List {
+  std::span<Entry> entries;
+  std::uint32_t before = 0;
+
+  std::uint32_t totalAt(std::size_t k) const { return k == 0 ? before : entries[k - 1].total; }
 };
 
 constexpr std::array<std::uint32_t, 10> pow10 = {
     1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
-std::vector<Entry> root;                         // the sorted numbers
-std::vector<Entry> scratch;                      // merge and sort buffer
+std::vector<Entry> root;                          // the sorted numbers
+std::vector<Entry> scratch;                       // merge buffer
+constexpr std::size_t radixFrom = 4096;  // lists this long are radix sorted
+constexpr int radixBits = 11;            // at most this many bits a radix pass
+std::vector<std::uint32_t> slots;                 // value table for dense merges, all 0
+std::vector<std::uint64_t> used;                  // which slots are not 0
 std::array<std::vector<Entry>, keyWidth> copies;  // wildcard lists of digit children
 
 void sortNumbers(std::vector<std::uint32_t>& numbers) {
@@ -53,70 +70,171 @@ void sortNumbers(std::vector<std::uint32_t>& numbers) {
   }
 }
 
-// Merges two sorted runs of distinct values into `out`, adding the weights of
-// equal values; returns the end of what it wrote.
-Entry* mergeTwo(const Entry* a, const Entry* aEnd, const Entry* b, const Entry* bEnd, Entry* out) {
-  while (a != aEnd && b != bEnd) {
-    if (a->value < b->value) {
-      *out++ = *a++;
-    } else if (b->value < a->value) {
-      *out++ = *b++;
-    } else {
-      *out++ = {a->value, a->weight + b->weight};
-      ++a;
-      ++b;
+// One round of pairwise merges of the runs src[bounds[r], bounds[r + 1]),
+// each with `offset[r]` taken off its values, into dst; equal values are
+// added together. The new bounds go back to `bounds`. Returns how many runs
+// are left. The loop is branch-free: which run is ahead is as good as random.
+std::size_t mergeRound(List src, std::array<std::size_t, 11>& bounds, std::size_t runs,
+                       const std::array<std::uint32_t, 10>& offset, Entry* dst) {
+  Entry* out = dst;
+  std::uint32_t total = 0;
+  for (std::size_t r = 0; r < runs; r += 2) {
+    const std::size_t bEnd = r + 1 < runs ? bounds[r + 2] : bounds[r + 1];
+    const Entry* a = &src.entries[0] + bounds[r];
+    const Entry* const aStop = &src.entries[0] + bounds[r + 1];
+    const Entry* b = aStop;
+    const Entry* const bStop = &src.entries[0] + bEnd;
+    std::uint32_t aPrev = src.totalAt(bounds[r]);
+    std::uint32_t bPrev = src.totalAt(bounds[r + 1]);
+    const std::uint32_t aOff = offset[r];
+    const std::uint32_t bOff = r + 1 < runs ? offset[r + 1] : 0;
+    while (a != aStop && b != bStop) {
+      const std::uint32_t x = a->value - aOff;
+      const std::uint32_t y = b->value - bOff;
+      const bool takeA = x <= y;
+      const bool takeB = y <= x;
+      total += (takeA ? a->total - aPrev : 0) + (takeB ? b->total - bPrev : 0);
+      *out++ = {takeA ? x : y, total};
+      aPrev = takeA ? a->total : aPrev;
+      bPrev = takeB ? b->total : bPrev;
+      a += takeA;
+      b += takeB;
     }
+    for (; a != aStop; aPrev = a->total, ++a) *out++ = {a->value - aOff, total += a->total - aPrev};
+    for (; b != bStop; bPrev = b->total, ++b) *out++ = {b->value - bOff, total += b->total - bPrev};
+    bounds[r / 2 + 1] = static_cast<std::size_t>(out - dst);
   }
-  out = std::copy(a, aEnd, out);
-  return std::copy(b, bEnd, out);
+  return (runs + 1) / 2;
 }
 
-// Merges the ten sorted runs list[bounds[r], bounds[r + 1]) (some maybe
-// empty) into one sorted run of distinct values at the start of `list`, in
-// four rounds of pairwise merges; returns its length.
-std::size_t mergeRuns(std::span<Entry> list, std::array<std::size_t, 11> bounds) {
-  if (scratch.size() < list.size()) scratch.resize(list.size());
-  Entry* src = list.data();
-  Entry* dst = scratch.data();
-  for (std::size_t runs = 10; runs > 1; runs = (runs + 1) / 2) {
-    Entry* out = dst;
-    for (std::size_t r = 0; r < runs; r += 2) {
-      const Entry* a = src + bounds[r];
-      const Entry* aEnd = src + bounds[r + 1];
-      const Entry* bEnd = r + 1 < runs ? src + bounds[r + 2] : aEnd;
-      out = mergeTwo(a, aEnd, aEnd, bEnd, out);
-      bounds[r / 2 + 1] = static_cast<std::size_t>(out - dst);
+// The wildcard child's list is the node's list with digit pos (and the
+// shared digits above it) dropped and equal values added together: group d
+// of `list` starts at start[d] and has `offset[d]` to take off. Each of the
+// three ways below writes it to `target`, which may be the list itself, and
+// returns its length.
+
+// Long lists: a least-significant-digit radix sort on the values left, then
+// one pass that adds equal neighbours together.
+std::size_t dropByRadix(const List& list, const std::array<std::size_t, 11>& start,
+                        const std::array<std::uint32_t, 10>& offset, std::uint32_t unit, Entry* target) {
+  const std::size_t size = list.entries.size();
+  const int bits = std::bit_width(unit - 1);
+  const int passes = (bits + radixBits - 1) / radixBits;
+  const int width = (bits + passes - 1) / passes;
+  const std::uint32_t mask = (std::uint32_t{1} << width) - 1;
+  if (scratch.size() < size) scratch.resize(size);
+  std::vector<std::size_t> count(static_cast<std::size_t>(passes) << width);
+  const auto bucket = [&](std::uint32_t x, int p) { return (static_cast<std::size_t>(p) << width) + ((x >> (p * width)) & mask); };
+
+  // Weights instead of running totals while sorting.
+  Entry* src = scratch.data();
+  for (std::size_t d = 0, at = 0; d < 10; ++d) {
+    for (std::size_t i = start[d]; i < start[d + 1]; ++i, ++at) {
+      src[at] = {list.entries[i].value - offset[d], list.entries[i].total - list.totalAt(i)};
+      for (int p = 0; p < passes; ++p) ++count[bucket(src[at].value, p)];
     }
+  }
+  for (int p = 0; p < passes; ++p) {
+    std::size_t sum = 0;
+    for (std::size_t b = 0; b <= mask; ++b) sum += std::exchange(count[(static_cast<std::size_t>(p) << width) + b], sum);
+  }
+  // Ping-pong between the scratch buffer and `target`: the list itself is
+  // no longer read once it is in the scratch buffer.
+  Entry* dst = target;
+  for (int p = 0; p < passes; ++p) {
+    for (std::size_t i = 0; i < size; ++i) dst[count[bucket(src[i].value, p)]++] = src[i];
     std::swap(src, dst);
   }
-  if (src != list.data()) std::copy(src, src + bounds[1], list.data());
-  return bounds[1];
+  std::size_t length = 0;
+  std::uint32_t total = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    total += src[i].total;
+    if (length > 0 && target[length - 1].value == src[i].value) {
+      target[length - 1].total = total;
+    } else {
+      target[length++] = {src[i].value, total};
+    }
+  }
+  return length;
+}
+
+// Few possible values: add the weights up in a table, and read the used
+// slots back in order through a bitmap of them.
+std::size_t dropByTable(const List& list, const std::array<std::size_t, 11>& start,
+                        const std::array<std::uint32_t, 10>& offset, std::uint32_t unit, Entry* target) {
+  if (slots.size() < unit) {
+    slots.resize(unit);
+    used.resize(unit / 64 + 1);
+  }
+  for (std::size_t d = 0; d < 10; ++d) {
+    for (std::size_t i = start[d]; i < start[d + 1]; ++i) {
+      const std::uint32_t x = list.entries[i].value - offset[d];
+      slots[x] += list.entries[i].total - list.totalAt(i);
+      used[x / 64] |= std::uint64_t{1} << (x % 64);
+    }
+  }
+  std::size_t length = 0;
+  std::uint32_t total = 0;
+  for (std::size_t word = 0; word <= (unit - 1) / 64; ++word) {
+    for (std::uint64_t bits = std::exchange(used[word], 0); bits != 0; bits &= bits - 1) {
+      const auto x = static_cast<std::uint32_t>(word * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+      total += std::exchange(slots[x], 0);
+      target[length++] = {x, total};
+    }
+  }
+  return length;
+}
+
+// Short lists of sparse values: four rounds of pairwise merges (10, 5, 3, 2,
+// 1 runs), through the scratch buffer first so that the last round lands in
+// `target`.
+std::size_t dropByMerging(const List& list, std::array<std::size_t, 11> start,
+                          const std::array<std::uint32_t, 10>& offset, Entry* target) {
+  const std::size_t size = list.entries.size();
+  if (scratch.size() < size) scratch.resize(size);
+  std::size_t runs = mergeRound(list, start, 10, offset, scratch.data());
+  const std::array<std::uint32_t, 10> none{};
+  Entry* src = scratch.data();
+  Entry* dst = target;
+  while (runs > 1) {
+    runs = mergeRound({{src, size}, 0}, start, runs, none, dst);
+    std::swap(src, dst);
+  }
+  if (src != target) std::copy(src, src + start[1], target);
+  return start[1];
+}
+
+std::size_t dropDigit(const List& list, const std::array<std::size_t, 11>& start,
+                      const std::array<std::uint32_t, 10>& offset, std::uint32_t unit, Entry* target) {
+  const std::size_t size = list.entries.size();
+  if (size >= radixFrom) return dropByRadix(list, start, offset, unit, target);
+  if (unit / 64 <= size) return dropByTable(list, start, offset, unit, target);
+  return dropByMerging(list, start, offset, target);
 }
 
 // Fills the counters of the children of v (depth pos < 9) and below, from
-// the list of numbers that reach v. `owned` lists may be reused in place.
-void fillNode(NodeId v, int pos, std::span<Entry> list, bool owned) {
-  if (list.empty()) return;
+// the list of numbers that reach v. An `owned` list may be reused in place.
+void fillNode(NodeId v, int pos, const List& list, bool owned) {
+  const std::span<Entry> entries = list.entries;
+  if (entries.empty()) return;
   const std::uint32_t unit = pow10[keyWidth - 1 - pos];
-  const std::uint32_t base = list[0].value - list[0].value % (unit * 10);
+  const std::uint32_t base = entries[0].value - entries[0].value % (unit * 10);
 
-  // Group d of the list holds the numbers with digit d at position pos.
+  // Group d holds the numbers with digit d at position pos.
   std::array<std::size_t, 11> start{};
-  std::array<std::uint64_t, 10> weight{};
-  std::uint64_t total = 0;
-  {
-    int d = 0;
-    std::uint32_t limit = base + unit;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      while (list[i].value >= limit) {
-        start[++d] = i;
-        limit += unit;
-      }
-      weight[d] += list[i].weight;
-    }
-    while (d < 10) start[++d] = list.size();
-    for (std::uint64_t x : weight) total += x;
+  std::array<std::uint32_t, 10> offset;
+  std::array<std::uint64_t, 10> weight;
+  for (std::size_t d = 0; d < 10; ++d) {
+    offset[d] = base + static_cast<std::uint32_t>(d) * unit;
+    start[d + 1] = d == 9 ? entries.size()
+                          : static_cast<std::size_t>(
+                                std::partition_point(entries.begin() + static_cast<std::ptrdiff_t>(start[d]),
+                                                     entries.end(),
+                                                     [limit = offset[d] + unit](const Entry& e) { return e.value < limit; }) -
+                                entries.begin());
+    weight[d] = list.totalAt(start[d + 1]) - list.totalAt(start[d]);
   }
+  const std::uint64_t total = list.totalAt(entries.size()) - list.before;
 
   const bool last = pos == keyWidth - 1;
   const Row& row = nxt[v];
@@ -137,22 +255,19 @@ void fillNode(NodeId v, int pos, std::span<Entry> list, bool owned) {
   }
   if (last) return;
 
-  for (int d = 0; d < 10; ++d) {
-    if (row[d] != absent) fillNode(row[d], pos + 1, list.subspan(start[d], start[d + 1] - start[d]), false);
+  for (std::size_t d = 0; d < 10; ++d) {
+    if (row[d] == absent) continue;
+    fillNode(row[d], pos + 1, {entries.subspan(start[d], start[d + 1] - start[d]), list.totalAt(start[d])}, false);
   }
   if (w == absent) return;
 
-  std::span<Entry> merged = list;
+  Entry* target = entries.data();
   if (!owned) {
     std::vector<Entry>& copy = copies[pos + 1];
-    copy.assign(list.begin(), list.end());
-    merged = copy;
+    if (copy.size() < entries.size()) copy.resize(entries.size());
+    target = copy.data();
   }
-  // Dropping digit pos (and the shared digits above it) leaves ten sorted runs.
-  for (int d = 0; d < 10; ++d) {
-    for (std::size_t i = start[d]; i < start[d + 1]; ++i) merged[i].value -= base + d * unit;
-  }
-  fillNode(w, pos + 1, merged.first(mergeRuns(merged, start)), true);
+  fillNode(w, pos + 1, {{target, dropDigit(list, start, offset, unit, target)}, 0}, true);
 }
 
 }  // namespace
@@ -160,14 +275,16 @@ void fillNode(NodeId v, int pos, std::span<Entry> list, bool owned) {
 void fillCounters(std::vector<std::uint32_t>& numbers, std::uint32_t extraZeros) {
   sortNumbers(numbers);
   root.clear();
-  if (extraZeros > 0) root.push_back({0, extraZeros});
+  std::uint32_t total = extraZeros;
+  if (extraZeros > 0) root.push_back({0, total});
   for (std::uint32_t x : numbers) {
+    ++total;
     if (!root.empty() && root.back().value == x) {
-      ++root.back().weight;
+      root.back().total = total;
     } else {
-      root.push_back({x, 1});
+      root.push_back({x, total});
     }
   }
   numbers.clear();
-  fillNode(0, 0, root, true);
+  fillNode(0, 0, {root, 0}, true);
 }
