@@ -98,14 +98,10 @@ std::uint32_t valueOf(std::string_view w) {
   return x;
 }
 
-using Key = std::array<char, keyWidth>;
-
 Key patternKey(std::string_view word) {
-  std::string key = padKey(word);
+  Key key = padKey(word);
   markWildcards(key);
-  Key k;
-  std::copy(key.begin(), key.end(), k.begin());
-  return k;
+  return key;
 }
 
 std::string_view view(const Key& k) { return {k.data(), k.size()}; }
@@ -147,15 +143,17 @@ std::vector<Key> patterns;
 
 }  // namespace
 
-std::string padKey(std::string_view word) {
-  std::string key(keyWidth - std::min<std::size_t>(word.size(), keyWidth), '0');
-  key += word;
+Key padKey(std::string_view word) {
+  Key key;
+  key.fill('0');
+  word = word.substr(0, key.size());
+  std::copy(word.begin(), word.end(), key.end() - static_cast<std::ptrdiff_t>(word.size()));
   return key;
 }
 
-void markWildcards(std::string& key) {
-  for (std::size_t i = 0; i < key.size() && i < keyWidth; ++i) {
-    if (key[i] == '?') key[i] = ':';
+void markWildcards(Key& key) {
+  for (char& c : key) {
+    if (c == '?') c = ':';
   }
 }
 

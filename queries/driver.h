@@ -1,6 +1,7 @@
 // One run of the pattern-count program over a whole input buffer.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -13,10 +14,12 @@ struct Outcome {
   std::string message;  // for status 1: what is wrong and where
 };
 
-// Nine characters: the word right-aligned behind '0's (words of up to nine).
-std::string padKey(std::string_view word);
+using Key = std::array<char, 9>;
+
+// The word right-aligned behind '0's (words of up to nine characters).
+Key padKey(std::string_view word);
 // Turns every '?' of a key into ':', the wildcard's slot character.
-void markWildcards(std::string& key);
+void markWildcards(Key& key);
 
 // Answers every test case of `input`, handing the lines to `write` in pieces.
 // On input outside the format it stops there, after handing over the lines

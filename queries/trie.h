@@ -16,7 +16,8 @@ inline constexpr NodeId absent = -1;
 using Row = std::array<NodeId, slotCount>;
 using Path = std::array<NodeId, keyWidth>;
 
-// Node v has children nxt[v] and counter cnt[v]; both hold exactly sz entries.
+// Node v < sz has children nxt[v] and counter cnt[v]; entries from sz on are
+// spare rows of earlier test cases.
 extern std::vector<Row> nxt;
 extern std::vector<std::int64_t> cnt;
 extern NodeId sz;
