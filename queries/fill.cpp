@@ -49,10 +49,6 @@ struct Run {
 constexpr std::array<std::uint32_t, 10> pow10 = {
     1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
-// Runs shorter than this on average are merged into one list.
-constexpr std::size_t shortRun = 128;
-// Lists of at most this many entries are swept entry by entry.
-constexpr std::size_t sweepBelow = 16;
 
 std::vector<Entry> sorted;                            // the numbers, sorted
 std::array<std::vector<Entry>, keyWidth + 1> merged;  // merged list of the node at each depth
@@ -209,8 +205,8 @@ void fillNode(NodeId v, int pos) {
       size += static_cast<std::size_t>(part[k].end - part[k].begin);
     }
     if (next.empty()) return;
-    if (size <= sweepBelow && sweepEach(next, child, pos + 1)) return;
-    if (next.size() > 1 && size < shortRun * next.size()) {
+    if (size <= fillThresholds.sweepBelow && sweepEach(next, child, pos + 1)) return;
+    if (next.size() > 1 && size < fillThresholds.shortRun * next.size()) {
       const Run one = mergeRuns(next, size, unit, merged[pos + 1]);
       next.assign(1, one);
     }
@@ -223,6 +219,8 @@ void fillNode(NodeId v, int pos) {
 }
 
 }  // namespace
+
+FillThresholds fillThresholds;
 
 void fillCounters(std::vector<std::uint32_t>& numbers, std::uint32_t extraZeros) {
   if (numbers.size() < 256) {
@@ -245,6 +243,6 @@ void fillCounters(std::vector<std::uint32_t>& numbers, std::uint32_t extraZeros)
   numbers.clear();
   if (sorted.empty()) return;
   runsAt[0].assign(1, {sorted.data(), sorted.data() + sorted.size(), 0, 0});
-  if (sorted.size() <= sweepBelow && sweepEach(runsAt[0], 0, 0)) return;
+  if (sorted.size() <= fillThresholds.sweepBelow && sweepEach(runsAt[0], 0, 0)) return;
   fillNode(0, 0);
 }

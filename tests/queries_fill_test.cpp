@@ -60,6 +60,21 @@ std::vector<std::uint32_t> randomNumbers(std::mt19937& rng, int count, std::uint
   return numbers;
 }
 
+// Every way of filling: the default, always by rec, never by rec with
+// merging as soon as there are two runs, and never merging.
+const FillThresholds settings[] = {{}, {1u << 30, 128}, {0, 1u << 30}, {0, 0}, {4, 2}};
+
+// Runs `check` under every setting of the thresholds.
+template <typename Check>
+void forEverySetting(Check check) {
+  const FillThresholds saved = fillThresholds;
+  for (const FillThresholds& s : settings) {
+    fillThresholds = s;
+    check("sweepBelow " + std::to_string(s.sweepBelow) + ", shortRun " + std::to_string(s.shortRun));
+  }
+  fillThresholds = saved;
+}
+
 TEST(Fill, EmptyCases) {
   expectSameCounters({}, {}, 0, "nothing");
   expectSameCounters({"0000000:5"}, {}, 0, "no numbers");
@@ -73,21 +88,28 @@ TEST(Fill, Extremes) {
 }
 
 TEST(Fill, SeededRandomTries) {
-  std::mt19937 rng(20261211);
-  const std::string alphabets[] = {"0123456789:", "01:", "0:", "9:", "5"};
-  for (int round = 0; round < 300; ++round) {
-    const std::string& alphabet = alphabets[round % std::size(alphabets)];
-    const auto keys = randomKeys(rng, std::uniform_int_distribution<int>(0, 60)(rng), alphabet);
-    const auto numbers = randomNumbers(rng, std::uniform_int_distribution<int>(0, 80)(rng), round % 2 ? 9 : 2);
-    const std::uint32_t zeros = round % 5 == 0 ? static_cast<std::uint32_t>(rng() % 1000) : 0;
-    expectSameCounters(keys, numbers, zeros, "round " + std::to_string(round));
-  }
+  forEverySetting([](const std::string& setting) {
+    std::mt19937 rng(20261211);
+    const std::string alphabets[] = {"0123456789:", "01:", "0:", "9:", "5"};
+    for (int round = 0; round < 300; ++round) {
+      const std::string& alphabet = alphabets[round % std::size(alphabets)];
+      const auto keys = randomKeys(rng, std::uniform_int_distribution<int>(0, 60)(rng), alphabet);
+      const auto numbers = randomNumbers(rng, std::uniform_int_distribution<int>(0, 80)(rng), round % 2 ? 9 : 2);
+      const std::uint32_t zeros = round % 5 == 0 ? static_cast<std::uint32_t>(rng() % 1000) : 0;
+      expectSameCounters(keys, numbers, zeros, setting + ", round " + std::to_string(round));
+    }
+  });
 }
 
-TEST(Fill, LargeListTakesTheRadixSort) {
-  std::mt19937 rng(7);
-  const auto keys = randomKeys(rng, 2000, "0123:");
-  expectSameCounters(keys, randomNumbers(rng, 20000, 4), 5, "large");
+// Long lists take the radix sorts (numbers and sparse merges) and the
+// value table (dense merges).
+TEST(Fill, LongLists) {
+  forEverySetting([](const std::string& setting) {
+    std::mt19937 rng(7);
+    const auto keys = randomKeys(rng, 2000, "0123:");
+    expectSameCounters(keys, randomNumbers(rng, 20000, 4), 5, setting + ", dense");
+    expectSameCounters(randomKeys(rng, 300, "0123456789::::"), randomNumbers(rng, 3000, 9), 0, setting + ", sparse");
+  });
 }
 
 }  // namespace
