@@ -56,6 +56,7 @@ std::array<std::vector<Run>, keyWidth + 1> runsAt;    // runs of the node at eac
 std::array<std::vector<Run>, keyWidth + 1> parts;     // its runs cut by digit: [run * 10 + digit]
 std::vector<Entry> scratch;                           // (value, weight) pairs while merging
 std::vector<Entry> other;                             // the radix sort's second buffer
+constexpr std::uint32_t maxTable = 1 << 22;           // the most values the table holds
 std::vector<std::uint32_t> slots;                     // weight per value while merging, all 0
 std::vector<std::uint64_t> used;                      // which slots are not 0
 
@@ -79,11 +80,14 @@ void radixSort(std::vector<T>& items, std::vector<T>& spare, int bits, Key key) 
 }
 
 // Merges the runs (`size` entries, values below `limit` after their
-// offsets) into one sorted list in `out`, adding up equal values; returns it as one run.
+// offsets) into one sorted list in `out`, adding up equal values; returns it
+// as one run. `out` only grows, so that it is written without checks.
 Run mergeRuns(std::span<const Run> runs, std::size_t size, std::uint32_t limit, std::vector<Entry>& out) {
-  out.clear();
+  if (out.size() < std::min<std::size_t>(size, limit)) out.resize(std::min<std::size_t>(size, limit));
+  Entry* const first = out.data();
+  Entry* last = first;
   std::uint32_t total = 0;
-  if (limit / 64 <= size) {
+  if (limit / 64 <= size && limit <= maxTable) {
     // Values dense enough: add the weights up in a table and read the used
     // slots back in order through a bitmap of them.
     if (slots.size() < limit) {
@@ -102,33 +106,32 @@ Run mergeRuns(std::span<const Run> runs, std::size_t size, std::uint32_t limit, 
       for (std::uint64_t bits = std::exchange(used[word], 0); bits != 0; bits &= bits - 1) {
         const auto x = static_cast<std::uint32_t>(word * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
         total += std::exchange(slots[x], 0);
-        out.push_back({x, total});
+        *last++ = {x, total};
       }
     }
   } else {
     // Sparse values: sort (value, weight) pairs, then add up equal neighbours.
-    scratch.clear();
+    scratch.resize(size);
+    Entry* pair = scratch.data();
     for (const Run& r : runs) {
       std::uint32_t before = r.before;
-      for (const Entry* e = r.begin; e != r.end; before = e->total, ++e) {
-        scratch.push_back({e->value - r.offset, e->total - before});
-      }
+      for (const Entry* e = r.begin; e != r.end; before = e->total, ++e) *pair++ = {e->value - r.offset, e->total - before};
     }
-    if (scratch.size() < 256) {
+    if (size < 256) {
       std::sort(scratch.begin(), scratch.end(), [](const Entry& a, const Entry& b) { return a.value < b.value; });
     } else {
       radixSort(scratch, other, std::bit_width(limit - 1), [](const Entry& x) { return x.value; });
     }
     for (const Entry& x : scratch) {
       total += x.total;
-      if (!out.empty() && out.back().value == x.value) {
-        out.back().total = total;
+      if (last != first && (last - 1)->value == x.value) {
+        (last - 1)->total = total;
       } else {
-        out.push_back({x.value, total});
+        *last++ = {x.value, total};
       }
     }
   }
-  return {out.data(), out.data() + out.size(), 0, 0};
+  return {first, last, 0, 0};
 }
 
 // Sweeps every entry of the runs through the trie from node v at depth pos
@@ -230,6 +233,7 @@ void fillCounters(std::vector<std::uint32_t>& numbers, std::uint32_t extraZeros)
     radixSort(numbers, spare, 30, [](std::uint32_t x) { return x; });
   }
   sorted.clear();
+  sorted.reserve(numbers.size() + 1);
   std::uint32_t total = extraZeros;
   if (extraZeros > 0) sorted.push_back({0, total});
   for (std::uint32_t x : numbers) {
@@ -240,7 +244,7 @@ void fillCounters(std::vector<std::uint32_t>& numbers, std::uint32_t extraZeros)
       sorted.push_back({x, total});
     }
   }
-  numbers.clear();
+  std::vector<std::uint32_t>().swap(numbers);  // their memory serves the fill
   if (sorted.empty()) return;
   runsAt[0].assign(1, {sorted.data(), sorted.data() + sorted.size(), 0, 0});
   if (sorted.size() <= fillThresholds.sweepBelow && sweepEach(runsAt[0], 0, 0)) return;
