@@ -11,7 +11,7 @@ struct Workload {
   int testCases;
   int numbers;
   int patterns;
-  char topDigit;       // number and pattern digits run from '0' to this
+  char topDigit;        // number and pattern digits run from '0' to this
   double wildcardRate;  // chance that a pattern character is '?'
 };
 

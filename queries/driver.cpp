@@ -193,8 +193,8 @@ Outcome runQueries(std::string_view input, const Writer& write) {
         break;
       }
       if (!isNumberWord(word)) {
-        outcome = {1, where + ", number " + std::to_string(i + 1) + ": " + quoted(word) +
-                          " is not a number of 1 to 9 digits"};
+        outcome = {
+            1, where + ", number " + std::to_string(i + 1) + ": " + quoted(word) + " is not a number of 1 to 9 digits"};
         break;
       }
       numbers.push_back(valueOf(word));

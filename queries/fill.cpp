@@ -46,9 +46,8 @@ struct Run {
   std::uint32_t weight() const { return begin == end ? 0 : (end - 1)->total - before; }
 };
 
-constexpr std::array<std::uint32_t, 10> pow10 = {
-    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
-
+constexpr std::array<std::uint32_t, 10> pow10 = {1,      10,      100,      1000,      10000,
+                                                 100000, 1000000, 10000000, 100000000, 1000000000};
 
 std::vector<Entry> sorted;                            // the numbers, sorted
 std::array<std::vector<Entry>, keyWidth + 1> merged;  // merged list of the node at each depth
@@ -115,7 +114,8 @@ Run mergeRuns(std::span<const Run> runs, std::size_t size, std::uint32_t limit, 
     Entry* pair = scratch.data();
     for (const Run& r : runs) {
       std::uint32_t before = r.before;
-      for (const Entry* e = r.begin; e != r.end; before = e->total, ++e) *pair++ = {e->value - r.offset, e->total - before};
+      for (const Entry* e = r.begin; e != r.end; before = e->total, ++e)
+        *pair++ = {e->value - r.offset, e->total - before};
     }
     if (size < 256) {
       std::sort(scratch.begin(), scratch.end(), [](const Entry& a, const Entry& b) { return a.value < b.value; });
@@ -160,7 +160,8 @@ bool sweepEach(std::span<const Run> runs, NodeId v, int pos) {
     std::uint32_t before = r.before;
     for (const Entry* e = r.begin; e != r.end; before = e->total, ++e) {
       std::uint32_t x = e->value - r.offset;
-      for (int k = keyWidth - 1; k >= pos; --k, x /= 10) key[static_cast<std::size_t>(k)] = static_cast<char>('0' + x % 10);
+      for (int k = keyWidth - 1; k >= pos; --k, x /= 10)
+        key[static_cast<std::size_t>(k)] = static_cast<char>('0' + x % 10);
       rec({key.data(), key.size()}, v, pos, static_cast<std::int32_t>(e->total - before));
     }
   }

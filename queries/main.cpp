@@ -3,12 +3,12 @@
 // output, status 0. Exit status 1: input outside the format; 2: the input
 // failed while being read or the output could not be written.
 // Tested end to end by tests/queries_e2e_test.cpp.
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
-
-#include <sys/stat.h>
 
 #include "driver.h"
 
@@ -50,9 +50,8 @@ int main() {
       return fail(2, inName, std::string("read error: ") + std::strerror(readError));
     }
   }
-  const Outcome outcome = runQueries(input, [out](std::string_view piece) {
-    return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
-  });
+  const Outcome outcome = runQueries(
+      input, [out](std::string_view piece) { return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size(); });
   const int writeError = errno;
   if (std::fclose(out) != 0 || outcome.status == 2) {
     return fail(2, outName, std::strerror(outcome.status == 2 ? writeError : errno));

@@ -9,8 +9,7 @@ std::vector<std::int64_t> cnt;
 NodeId sz = 0;
 
 namespace {
-constexpr Row emptyRow = {absent, absent, absent, absent, absent, absent,
-                          absent, absent, absent, absent, absent};
+constexpr Row emptyRow = {absent, absent, absent, absent, absent, absent, absent, absent, absent, absent, absent};
 
 // Rows past sz are left over from earlier test cases: reused, never read
 // before they are cleared here.

@@ -1,6 +1,7 @@
 // Runs a program binary in a fresh scratch folder and collects what it did.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -13,8 +14,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 struct ProgramRun {
   int status = -1;
@@ -43,14 +42,13 @@ inline std::vector<Prepare> unwritableOutputs(const std::string& outName) {
 // Runs `binary` in a new folder that holds `input` as `inName` (none when
 // nullopt), after `prepare` has had its way with the folder.
 inline ProgramRun runIn(const std::string& binary, const std::string& inName, const std::string& outName,
-                 const std::optional<std::string>& input,
-                 const Prepare& prepare = {}) {
+                        const std::optional<std::string>& input, const Prepare& prepare = {}) {
   std::string pattern = (std::filesystem::temp_directory_path() / "e2e-XXXXXX").string();
   const std::filesystem::path dir = mkdtemp(pattern.data());
   if (input) writeFile(dir / inName, *input);
   if (prepare) prepare(dir);
-  const std::string command = "cd '" + dir.string() + "' && '" + binary + "' </dev/null >/dev/null 2>'" +
-                              (dir / "stderr.txt").string() + "'";
+  const std::string command =
+      "cd '" + dir.string() + "' && '" + binary + "' </dev/null >/dev/null 2>'" + (dir / "stderr.txt").string() + "'";
   ProgramRun run;
   const int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

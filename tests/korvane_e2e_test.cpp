@@ -7,8 +7,7 @@
 
 namespace {
 
-ProgramRun korvane(const std::optional<std::string>& input,
-            const Prepare& prepare = {}) {
+ProgramRun korvane(const std::optional<std::string>& input, const Prepare& prepare = {}) {
   return runIn(KORVANE_BIN, "korvane.in", "korvane.out", input, prepare);
 }
 

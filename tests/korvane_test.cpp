@@ -1,12 +1,13 @@
 // The robot-row program in-process: the worked examples, a step-by-step
 // simulation on random rows, words of the wrong length, and bad counts.
+#include "korvane.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
-#include "korvane.h"
 #include "korvane_oracle.h"
 
 namespace {
@@ -34,7 +35,7 @@ TEST(Korvane, WorkedExamples) {
       {"4 3 D..D LLL", "1\n4\n"},
       {"4 0 D..D X", "2\n1 4\n"},
       {"3 1 .D. l", "1\n2\n"},
-      {"3 2 .d. LR", "0\n"},    // only an upper-case D is a robot
+      {"3 2 .d. LR", "0\n"},     // only an upper-case D is a robot
       {"", "0\n"},               // nothing to read
       {"5 3", "0\n"},            // counts without words
       {"3 -4 .D. L", "1\n2\n"},  // no command is followed
@@ -48,14 +49,14 @@ TEST(Korvane, WordsOfTheWrongLengthFollowTheCounts) {
     const char* input;
     const char* output;
   } cases[] = {
-      {"6 1 D R", "1\n1\n"},            // a short row ends in empty cells
-      {"2 1 D.D R", "1\n1\n"},          // a long row is cut at n...
-      {"2 1 .D# L", "1\n2\n"},          // ...and the boundary cell takes index n
+      {"6 1 D R", "1\n1\n"},    // a short row ends in empty cells
+      {"2 1 D.D R", "1\n1\n"},  // a long row is cut at n...
+      {"2 1 .D# L", "1\n2\n"},  // ...and the boundary cell takes index n
       {"0 0 D R", "0\n"},
-      {"5 4 ..D.. L", "1\n3\n"},        // missing commands step right: -1 to 2
-      {"5 5 ..D.. L", "0\n"},            // -1 to 3 reaches the boundary
-      {"5 2 ..D.. LRRRRR", "1\n3\n"},   // extra commands are ignored
-      {"3 2 .D.", "0\n"},                // no command word: two right steps
+      {"5 4 ..D.. L", "1\n3\n"},       // missing commands step right: -1 to 2
+      {"5 5 ..D.. L", "0\n"},          // -1 to 3 reaches the boundary
+      {"5 2 ..D.. LRRRRR", "1\n3\n"},  // extra commands are ignored
+      {"3 2 .D.", "0\n"},              // no command word: two right steps
   };
   for (const auto& c : cases) EXPECT_EQ(run(c.input), c.output) << c.input;
 }

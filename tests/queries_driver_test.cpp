@@ -44,7 +44,8 @@ TEST(Oracle, DigitCountAgreesWithEnumeration) {
   for (int i = 0; i < 2000; ++i) {
     std::string p;
     const int length = 1 + static_cast<int>(rng() % 9);
-    for (int k = 0; k < length; ++k) p += rng() % 4 == 0 && std::count(p.begin(), p.end(), '?') < 4 ? '?' : char('0' + rng() % 10);
+    for (int k = 0; k < length; ++k)
+      p += rng() % 4 == 0 && std::count(p.begin(), p.end(), '?') < 4 ? '?' : char('0' + rng() % 10);
     const long long s = rng() % 1000000000;
     ASSERT_EQ(digitCount(p, s), enumerateCount(p, s)) << p << " " << s;
   }
@@ -74,9 +75,9 @@ TEST(Queries, WorkedExamples) {
       {"2 4 007 7 007 7 0? ?", "2\n2\n16\n16\n"},
       {"1 1 12 ?", "10\n"},
       {"2\t2\n\n5\r\n12\v1?\f?", "3\n16\n"},
-      {"2 1 5", "2\n"},                 // cut short: the number 0, the pattern 000000000
-      {"1 1 7 7 3", "1\n"},            // a lone count after the last test case
-      {"1 1 7 7 3 x", "1\n"},          // a count that is no integer ends the run
+      {"2 1 5", "2\n"},                  // cut short: the number 0, the pattern 000000000
+      {"1 1 7 7 3", "1\n"},              // a lone count after the last test case
+      {"1 1 7 7 3 x", "1\n"},            // a count that is no integer ends the run
       {"1 1 7 7 99999999999 1", "1\n"},  // so does one outside 32 bits
       {"+1 0001 7 7", "1\n"},
   };
@@ -177,7 +178,10 @@ TEST(Queries, RejectsWordsOutsideTheFormat) {
       {"1 1 5 5 1 1 5a 5", "1\n", "test case 2, number 1: '5a' is not a number of 1 to 9 digits"},
       {"2 1 1 1234567890 5", "", "test case 1, number 2: '1234567890' is not a number of 1 to 9 digits"},
       {"1 2 5 5 ?x", "", "test case 1, pattern 2: '?x' is not a pattern of 1 to 9 digits and '?'"},
-      {"1 1 5 ??????????", "", "test case 1, pattern 1: '""??????????""' is not a pattern of 1 to 9 digits and '?'"},
+      {"1 1 5 ??????????", "",
+       "test case 1, pattern 1: '"
+       "??????????"
+       "' is not a pattern of 1 to 9 digits and '?'"},
       {"1 1 -5 5", "", "test case 1, number 1: '-5' is not a number of 1 to 9 digits"},
       {"1 1 5 :", "", "test case 1, pattern 1: ':' is not a pattern of 1 to 9 digits and '?'"},
       {"1 1 \x01\xff 5", "", "test case 1, number 1: '\\x01\\xff' is not a number of 1 to 9 digits"},

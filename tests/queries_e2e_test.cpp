@@ -7,8 +7,7 @@
 
 namespace {
 
-ProgramRun queries(const std::optional<std::string>& input,
-            const Prepare& prepare = {}) {
+ProgramRun queries(const std::optional<std::string>& input, const Prepare& prepare = {}) {
   return runIn(QUERIES_BIN, "queries.in", "queries.out", input, prepare);
 }
 
@@ -28,12 +27,12 @@ TEST(QueriesBinary, SettledCases) {
     std::optional<std::string> input;
     std::string output;
   } cases[] = {
-      {std::nullopt, ""},                  // no input file: empty output
+      {std::nullopt, ""},  // no input file: empty output
       {"", ""},
       {" \n\t\r\n", ""},
-      {"2 2\n5 12\n1? ?", "3\n16\n"},      // the last word runs into the end
-      {"2 2\n5 12\n1?", "3\n2\n"},        // cut short: the pattern 000000000
-      {"2 2 5 12 1? ? 3", "3\n16\n"},      // a lone trailing count
+      {"2 2\n5 12\n1? ?", "3\n16\n"},  // the last word runs into the end
+      {"2 2\n5 12\n1?", "3\n2\n"},     // cut short: the pattern 000000000
+      {"2 2 5 12 1? ? 3", "3\n16\n"},  // a lone trailing count
   };
   for (const auto& c : cases) expectClean(queries(c.input), c.output);
 }
@@ -72,7 +71,8 @@ TEST(QueriesBinary, BadInputKeepsEarlierAnswers) {
   } cases[] = {
       {"1 1 5 5 -3 1", "1\n", "queries: queries.in: test case 2: the number count '-3' is negative\n"},
       {"1 1 5 5 1 1 x 5", "1\n", "queries: queries.in: test case 2, number 1: 'x' is not a number of 1 to 9 digits\n"},
-      {"1 1 5 1234567890", "", "queries: queries.in: test case 1, pattern 1: '1234567890' is not a pattern of 1 to 9 digits and '?'\n"},
+      {"1 1 5 1234567890", "",
+       "queries: queries.in: test case 1, pattern 1: '1234567890' is not a pattern of 1 to 9 digits and '?'\n"},
   };
   for (const auto& c : cases) {
     const ProgramRun run = queries(c.input);

@@ -7,8 +7,7 @@
 
 namespace {
 
-ProgramRun umbrix(const std::optional<std::string>& input,
-           const Prepare& prepare = {}) {
+ProgramRun umbrix(const std::optional<std::string>& input, const Prepare& prepare = {}) {
   return runIn(UMBRIX_BIN, "umbrix.in", "umbrix.out", input, prepare);
 }
 

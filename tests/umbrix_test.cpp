@@ -1,12 +1,12 @@
 // The quotient program in-process: the listed cases, a 64-bit reference on
 // random quadruples, and every rejected input.
+#include "umbrix.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <random>
 #include <string>
-
-#include "umbrix.h"
 
 namespace {
 
@@ -51,15 +51,18 @@ std::string reference(std::int64_t a, std::int64_t b, std::int64_t c, std::int64
 
 TEST(Umbrix, MatchesA64BitReference) {
   std::mt19937_64 rng(20261211);
-  const std::int64_t special[] = {INT32_MIN, INT32_MIN + 1, INT32_MAX, INT32_MAX - 1, 46340, -46340,
-                                  46341,     -46341,        65536,     -65536,        1,     -1,
-                                  2,         -2,            0};
+  const std::int64_t special[] = {
+      INT32_MIN, INT32_MIN + 1, INT32_MAX, INT32_MAX - 1, 46340, -46340, 46341, -46341, 65536, -65536, 1, -1, 2, -2, 0};
   const auto pick = [&]() -> std::int64_t {
     switch (rng() % 4) {
-      case 0: return special[rng() % std::size(special)];
-      case 1: return static_cast<std::int32_t>(rng());
-      case 2: return static_cast<std::int64_t>(rng() % 200) - 100;
-      default: return static_cast<std::int64_t>(rng() % 92682) - 46341;
+      case 0:
+        return special[rng() % std::size(special)];
+      case 1:
+        return static_cast<std::int32_t>(rng());
+      case 2:
+        return static_cast<std::int64_t>(rng() % 200) - 100;
+      default:
+        return static_cast<std::int64_t>(rng() % 92682) - 46341;
     }
   };
   for (int i = 0; i < 5000; ++i) {
@@ -67,9 +70,10 @@ TEST(Umbrix, MatchesA64BitReference) {
     for (auto& x : v) x = pick();
     if (v[0] == 0 || v[1] == 0) continue;
     if ((v[0] == -1 && v[2] == INT32_MIN) || (v[1] == -1 && v[3] == INT32_MIN)) continue;
-    if ((v[0] == 2 && v[1] == 1 && v[2] == 3 && v[3] == 2) || (v[0] == 5 && v[1] == 6 && v[2] == 1 && v[3] == 1)) continue;
-    const std::string input = std::to_string(v[0]) + " " + std::to_string(v[1]) + " " + std::to_string(v[2]) +
-                              "\t" + std::to_string(v[3]);
+    if ((v[0] == 2 && v[1] == 1 && v[2] == 3 && v[3] == 2) || (v[0] == 5 && v[1] == 6 && v[2] == 1 && v[3] == 1))
+      continue;
+    const std::string input =
+        std::to_string(v[0]) + " " + std::to_string(v[1]) + " " + std::to_string(v[2]) + "\t" + std::to_string(v[3]);
     ASSERT_EQ(run(input), reference(v[0], v[1], v[2], v[3])) << input;
   }
 }
@@ -86,7 +90,8 @@ TEST(Umbrix, RejectsInputOutsideTheFormat) {
       {"1 2 + 4", "the third value '+' is not an integer"},
       {"2147483648 1 1 1", "the first value '2147483648' is outside the 32-bit range"},
       {"1 -2147483649 1 1", "the second value '-2147483649' is outside the 32-bit range"},
-      {"1 1 1 99999999999999999999999999999", "the fourth value '999999999999999999999999...' is outside the 32-bit range"},
+      {"1 1 1 99999999999999999999999999999",
+       "the fourth value '999999999999999999999999...' is outside the 32-bit range"},
       {"0 1 1 1", "the first value is 0: division by zero"},
       {"1 0 1 1", "the second value is 0: division by zero"},
       {"-1 1 -2147483648 1", "the third value -2147483648 divided by -1 overflows 32 bits"},
