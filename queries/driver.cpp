@@ -62,7 +62,7 @@ enum class Count { read, ended, bad };
 // not start with an integer in range ends the run; one that does but goes on
 // with other characters is outside the format.
 Count readCount(std::string_view word, std::int32_t& value) {
-  std::size_t i = word.size() > 0 && (word[0] == '+' || word[0] == '-') ? 1 : 0;
+  std::size_t i = !word.empty() && (word[0] == '+' || word[0] == '-') ? 1 : 0;
   const bool negative = i == 1 && word[0] == '-';
   if (i == word.size() || !isDigit(word[i])) return Count::ended;
   std::int64_t magnitude = 0;

@@ -21,7 +21,7 @@ void rec(std::string_view key, NodeId v, int pos, std::int32_t weight) {
     rec(key, row[c], pos + 1, weight);
     const NodeId w = row[wildcardSlot];
     if (w == absent) return;
-    cnt[w] += c * weight;
+    cnt[w] += static_cast<std::int64_t>(c * weight);  // formed in 32 bits, as the contract allows
     v = w;
     ++pos;
   }

@@ -73,7 +73,9 @@ TEST(Korvane, MatchesSimulationOnSeededRandomRows) {
     const long m = rng() % 4 ? static_cast<long>(commands.size()) : static_cast<long>(rng() % 45);
     if (row.empty()) row = ".";
     if (commands.empty()) commands = "R";
-    const std::string input = std::to_string(n) + " " + std::to_string(m) + "\n" + row + "\n" + commands + "\n";
+    std::string input = std::to_string(n) + " " + std::to_string(m);
+    for (const std::string* part : {&row, &commands}) input.append("\n").append(*part);
+    input += '\n';
     ASSERT_EQ(run(input), simulate(n, m, row, commands)) << input;
   }
 }

@@ -56,7 +56,7 @@ TEST(QueriesBinary, TwoHundredThousandDistinctPatterns) {
   std::string input = "1 200000\n999999999\n", output;
   for (int i = 0; i < 200000; ++i) {
     std::string p = std::to_string(i * 4999 % 1000000000);
-    p = std::string(9 - p.size(), '0') + p;
+    p.insert(0, 9 - p.size(), '0');
     p[i % 9] = '?';
     input += p + "\n";
     // Every instance is at most 999999999.
