@@ -157,75 +157,96 @@ void markWildcards(Key& key) {
   }
 }
 
+namespace {
+
+std::string testCaseName(int testCase) { return "test case " + std::to_string(testCase); }
+
+// Reads the two counts of a test case. False when there are none (the run
+// ends) or when they are outside the format (`outcome` says why).
+bool readCounts(Words& words, int testCase, std::int32_t& n, std::int32_t& m, Outcome& outcome) {
+  for (std::int32_t* count : {&n, &m}) {
+    const std::string_view word = words.next();
+    const Count got = readCount(word, *count);
+    if (got == Count::ended) return false;
+    const char* name = count == &n ? ": the number count " : ": the pattern count ";
+    if (got == Count::bad) {
+      outcome = {1, testCaseName(testCase) + name + quoted(word) + " is not an integer"};
+      return false;
+    }
+    if (*count < 0) {
+      outcome = {1, testCaseName(testCase) + name + quoted(word) + " is negative"};
+      return false;
+    }
+  }
+  return true;
+}
+
+// Reads the n number words into `numbers` and the m pattern words into
+// `patterns`, counting the words the input no longer holds. False when a
+// word is outside the format (`outcome` says which).
+bool readWords(Words& words, int testCase, std::int32_t n, std::int32_t m, std::uint32_t& missingNumbers,
+               std::uint32_t& missingPatterns, Outcome& outcome) {
+  numbers.clear();
+  patterns.clear();
+  // Each word takes at least two bytes but the last: a bound from the input
+  // itself, never from the counts.
+  numbers.reserve(std::min<std::size_t>(static_cast<std::size_t>(n), words.left() / 2 + 1));
+  for (std::int32_t i = 0; i < n; ++i) {
+    const std::string_view word = words.next();
+    if (word.empty()) {
+      missingNumbers = static_cast<std::uint32_t>(n - i);
+      break;
+    }
+    if (!isNumberWord(word)) {
+      outcome = {1, testCaseName(testCase) + ", number " + std::to_string(i + 1) + ": " + quoted(word) +
+                        " is not a number of 1 to 9 digits"};
+      return false;
+    }
+    numbers.push_back(valueOf(word));
+  }
+  patterns.reserve(std::min<std::size_t>(static_cast<std::size_t>(m), words.left() / 2 + 1));
+  for (std::int32_t j = 0; j < m; ++j) {
+    const std::string_view word = words.next();
+    if (word.empty()) {
+      missingPatterns = static_cast<std::uint32_t>(m - j);
+      break;
+    }
+    if (!isPatternWord(word)) {
+      outcome = {1, testCaseName(testCase) + ", pattern " + std::to_string(j + 1) + ": " + quoted(word) +
+                        " is not a pattern of 1 to 9 digits and '?'"};
+      return false;
+    }
+    patterns.push_back(patternKey(word));
+  }
+  return true;
+}
+
+// Builds the trie of the test case read, fills its counters and writes
+// every pattern's answer. A word the input no longer holds reads as empty,
+// whose key is 000000000: missing numbers are zeros, missing patterns all
+// answer as that key.
+void answer(std::uint32_t missingNumbers, std::uint32_t missingPatterns, Out& out) {
+  const Key zeroKey = patternKey("");
+  resetTrie();
+  reserveNodes(keyWidth * (patterns.size() + 1));
+  for (const Key& key : patterns) add(view(key));
+  if (missingPatterns > 0) add(view(zeroKey));
+  fillCounters(numbers, missingNumbers);
+  for (const Key& key : patterns) out.line(evaluatePattern(view(key), walkPath(view(key))));
+  if (missingPatterns > 0) out.lines(evaluatePattern(view(zeroKey), walkPath(view(zeroKey))), missingPatterns);
+}
+
+}  // namespace
+
 Outcome runQueries(std::string_view input, const Writer& write) {
   Words words{input};
   Out out{write, {}};
   Outcome outcome;
-  for (int testCase = 1;; ++testCase) {
-    const std::string where = "test case " + std::to_string(testCase);
-    std::array<std::int32_t, 2> counts{};
-    Count got = Count::read;
-    for (int k = 0; k < 2 && got == Count::read; ++k) {
-      const std::string_view word = words.next();
-      got = readCount(word, counts[k]);
-      const char* name = k == 0 ? "number count " : "pattern count ";
-      if (got == Count::bad) {
-        outcome = {1, where + ": the " + name + quoted(word) + " is not an integer"};
-      } else if (got == Count::read && counts[k] < 0) {
-        outcome = {1, where + ": the " + name + quoted(word) + " is negative"};
-        got = Count::bad;
-      }
-    }
-    if (got != Count::read) break;
-    const auto [n, m] = counts;
-
-    resetTrie();
-    numbers.clear();
-    patterns.clear();
-    // Each word takes at least two bytes but the last: a bound from the
-    // input itself, never from the counts.
-    numbers.reserve(std::min<std::size_t>(static_cast<std::size_t>(n), words.left() / 2 + 1));
-    std::uint32_t missingNumbers = 0;
-    for (std::int32_t i = 0; i < n; ++i) {
-      const std::string_view word = words.next();
-      if (word.empty()) {
-        missingNumbers = static_cast<std::uint32_t>(n - i);
-        break;
-      }
-      if (!isNumberWord(word)) {
-        outcome = {
-            1, where + ", number " + std::to_string(i + 1) + ": " + quoted(word) + " is not a number of 1 to 9 digits"};
-        break;
-      }
-      numbers.push_back(valueOf(word));
-    }
-    if (outcome.status != 0) break;
-    std::uint32_t missingPatterns = 0;
-    patterns.reserve(std::min<std::size_t>(static_cast<std::size_t>(m), words.left() / 2 + 1));
-    for (std::int32_t j = 0; j < m; ++j) {
-      const std::string_view word = words.next();
-      if (word.empty()) {
-        missingPatterns = static_cast<std::uint32_t>(m - j);
-        break;
-      }
-      if (!isPatternWord(word)) {
-        outcome = {1, where + ", pattern " + std::to_string(j + 1) + ": " + quoted(word) +
-                          " is not a pattern of 1 to 9 digits and '?'"};
-        break;
-      }
-      patterns.push_back(patternKey(word));
-    }
-    if (outcome.status != 0) break;
-
-    // A word the input no longer holds reads as empty, whose key is 000000000.
-    const Key zeroKey = patternKey("");
-    reserveNodes(keyWidth * (patterns.size() + 1));
-    for (const Key& key : patterns) add(view(key));
-    if (missingPatterns > 0) add(view(zeroKey));
-    fillCounters(numbers, missingNumbers);
-    for (const Key& key : patterns) out.line(evaluatePattern(view(key), walkPath(view(key))));
-    if (missingPatterns > 0) out.lines(evaluatePattern(view(zeroKey), walkPath(view(zeroKey))), missingPatterns);
-    if (out.failed) break;
+  std::int32_t n = 0, m = 0;
+  for (int testCase = 1; !out.failed && readCounts(words, testCase, n, m, outcome); ++testCase) {
+    std::uint32_t missingNumbers = 0, missingPatterns = 0;
+    if (!readWords(words, testCase, n, m, missingNumbers, missingPatterns, outcome)) break;
+    answer(missingNumbers, missingPatterns, out);
   }
   out.flush();
   if (out.failed) return {2, "cannot write the answers"};

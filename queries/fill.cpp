@@ -265,7 +265,13 @@ void fillCounters(std::vector<std::uint32_t>& numbers, std::uint32_t extraZeros)
       sorted.push_back({x, total});
     }
   }
-  std::vector<std::uint32_t>().swap(numbers);  // their memory serves the fill
+  // A long list's memory serves the fill better; a short one is kept for
+  // the next test case.
+  if (numbers.capacity() > (1 << 16)) {
+    std::vector<std::uint32_t>().swap(numbers);
+  } else {
+    numbers.clear();
+  }
   if (sorted.empty()) return;
   runsAt[0].assign(1, {sorted.data(), sorted.data() + sorted.size(), 0, 0});
   if (sorted.size() <= fillThresholds.sweepBelow && sweepEach(runsAt[0], 0, 0)) return;
