@@ -7,15 +7,29 @@
 // and tests/queries_e2e_test.cpp (the binary).
 #include "driver.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "fill.h"
 #include "sweep.h"
 #include "trie.h"
+
+Key padKey(std::string_view word) {
+  Key key;
+  key.fill('0');
+  word = word.substr(0, key.size());
+  std::copy(word.begin(), word.end(), key.end() - static_cast<std::ptrdiff_t>(word.size()));
+  return key;
+}
+
+void markWildcards(Key& key) {
+  for (char& c : key) {
+    if (c == '?') c = ':';
+  }
+}
 
 namespace {
 
@@ -141,24 +155,6 @@ struct Out {
 std::vector<std::uint32_t> numbers;
 std::vector<Key> patterns;
 
-}  // namespace
-
-Key padKey(std::string_view word) {
-  Key key;
-  key.fill('0');
-  word = word.substr(0, key.size());
-  std::copy(word.begin(), word.end(), key.end() - static_cast<std::ptrdiff_t>(word.size()));
-  return key;
-}
-
-void markWildcards(Key& key) {
-  for (char& c : key) {
-    if (c == '?') c = ':';
-  }
-}
-
-namespace {
-
 std::string testCaseName(int testCase) { return "test case " + std::to_string(testCase); }
 
 // Reads the two counts of a test case. False when there are none (the run
@@ -181,44 +177,50 @@ bool readCounts(Words& words, int testCase, std::int32_t& n, std::int32_t& m, Ou
   return true;
 }
 
-// Reads the n number words into `numbers` and the m pattern words into
-// `patterns`, counting the words the input no longer holds. False when a
-// word is outside the format (`outcome` says which).
-bool readWords(Words& words, int testCase, std::int32_t n, std::int32_t m, std::uint32_t& missingNumbers,
-               std::uint32_t& missingPatterns, Outcome& outcome) {
-  numbers.clear();
-  patterns.clear();
-  // Each word takes at least two bytes but the last: a bound from the input
-  // itself, never from the counts.
-  numbers.reserve(std::min<std::size_t>(static_cast<std::size_t>(n), words.left() / 2 + 1));
-  for (std::int32_t i = 0; i < n; ++i) {
+// Reads up to `count` words and hands each, with its 1-based number, to
+// `take`; counts in `missing` the words the input no longer holds. False
+// when `take` refuses a word.
+template <typename Take>
+bool readList(Words& words, std::int32_t count, std::uint32_t& missing, Take take) {
+  for (std::int32_t i = 0; i < count; ++i) {
     const std::string_view word = words.next();
     if (word.empty()) {
-      missingNumbers = static_cast<std::uint32_t>(n - i);
-      break;
+      missing = static_cast<std::uint32_t>(count - i);
+      return true;
     }
-    if (!isNumberWord(word)) {
-      outcome = {1, testCaseName(testCase) + ", number " + std::to_string(i + 1) + ": " + quoted(word) +
-                        " is not a number of 1 to 9 digits"};
-      return false;
-    }
-    numbers.push_back(valueOf(word));
-  }
-  patterns.reserve(std::min<std::size_t>(static_cast<std::size_t>(m), words.left() / 2 + 1));
-  for (std::int32_t j = 0; j < m; ++j) {
-    const std::string_view word = words.next();
-    if (word.empty()) {
-      missingPatterns = static_cast<std::uint32_t>(m - j);
-      break;
-    }
-    if (!isPatternWord(word)) {
-      outcome = {1, testCaseName(testCase) + ", pattern " + std::to_string(j + 1) + ": " + quoted(word) +
-                        " is not a pattern of 1 to 9 digits and '?'"};
-      return false;
-    }
-    patterns.push_back(patternKey(word));
+    if (!take(word, i + 1)) return false;
   }
   return true;
+}
+
+// Reads the n number words into `numbers` and the m pattern words into
+// `patterns`. False when a word is outside the format (`outcome` says which).
+bool readWords(Words& words, int testCase, std::int32_t n, std::int32_t m, std::uint32_t& missingNumbers,
+               std::uint32_t& missingPatterns, Outcome& outcome) {
+  const auto reject = [&](const char* item, int k, std::string_view word, const char* why) {
+    outcome = {1, testCaseName(testCase) + ", " + item + " " + std::to_string(k) + ": " + quoted(word) + why};
+    return false;
+  };
+  // Each word takes at least two bytes but the last: a bound from the input
+  // itself, never from the counts.
+  const auto room = [&](std::int32_t count) {
+    return std::min<std::size_t>(static_cast<std::size_t>(count), words.left() / 2 + 1);
+  };
+  numbers.clear();
+  numbers.reserve(room(n));
+  const bool numbersRead = readList(words, n, missingNumbers, [&](std::string_view word, int k) {
+    if (!isNumberWord(word)) return reject("number", k, word, " is not a number of 1 to 9 digits");
+    numbers.push_back(valueOf(word));
+    return true;
+  });
+  if (!numbersRead) return false;
+  patterns.clear();
+  patterns.reserve(room(m));
+  return readList(words, m, missingPatterns, [&](std::string_view word, int k) {
+    if (!isPatternWord(word)) return reject("pattern", k, word, " is not a pattern of 1 to 9 digits and '?'");
+    patterns.push_back(patternKey(word));
+    return true;
+  });
 }
 
 // Builds the trie of the test case read, fills its counters and writes
