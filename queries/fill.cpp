@@ -61,8 +61,8 @@ std::vector<std::uint64_t> used;                      // which slots are not 0
 
 // Sorts x by the bits [0, bits) of `key(x)`, least significant digit first,
 // in passes of at most 11 bits, using `spare` as the second buffer.
-template <typename T, typename Key>
-void radixSort(std::vector<T>& items, std::vector<T>& spare, int bits, Key key) {
+template <typename T, typename KeyOf>
+void radixSort(std::vector<T>& items, std::vector<T>& spare, int bits, KeyOf key) {
   const int passes = std::max(1, (bits + 10) / 11);
   const int width = (bits + passes - 1) / passes;
   const std::uint32_t mask = (std::uint32_t{1} << width) - 1;

@@ -3,7 +3,7 @@
 // at most ten counter additions a node; evaluation reads nine counters.
 // `rec` is the reference the fast fill is checked against
 // (tests/queries_fill_test.cpp); the answers are checked against a brute
-// force in tests/queries_oracle_test.cpp.
+// force in tests/queries_driver_test.cpp.
 #include "sweep.h"
 
 void rec(std::string_view key, NodeId v, int pos, std::int32_t weight) {
