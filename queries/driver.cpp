@@ -90,32 +90,26 @@ Count readCount(std::string_view word, std::int32_t& value) {
   return i == word.size() ? Count::read : Count::bad;
 }
 
-bool isNumberWord(std::string_view w) {
+// The value of a number word of 1 to 9 digits; false for any other word.
+bool numberValue(std::string_view w, std::uint32_t& x) {
   if (w.empty() || w.size() > keyWidth) return false;
+  x = 0;
   for (char c : w) {
     if (!isDigit(c)) return false;
+    x = x * 10 + static_cast<std::uint32_t>(c - '0');
   }
   return true;
 }
 
-bool isPatternWord(std::string_view w) {
+// The key of a pattern word of 1 to 9 digits and '?'; false for any other.
+bool patternKey(std::string_view w, Key& key) {
   if (w.empty() || w.size() > keyWidth) return false;
   for (char c : w) {
     if (!isDigit(c) && c != '?') return false;
   }
-  return true;
-}
-
-std::uint32_t valueOf(std::string_view w) {
-  std::uint32_t x = 0;
-  for (char c : w) x = x * 10 + static_cast<std::uint32_t>(c - '0');
-  return x;
-}
-
-Key patternKey(std::string_view word) {
-  Key key = padKey(word);
+  key = padKey(w);
   markWildcards(key);
-  return key;
+  return true;
 }
 
 std::string_view view(const Key& k) { return {k.data(), k.size()}; }
@@ -126,7 +120,13 @@ struct Out {
   std::string buffer;
   bool failed = false;
 
-  void line(std::int64_t answer) { lines(answer, 1); }
+  void line(std::int64_t answer) {
+    char text[24];
+    char* end = std::to_chars(text, text + sizeof text - 1, answer).ptr;
+    *end++ = '\n';
+    buffer.append(text, end);
+    if (buffer.size() >= flushSize) flush();
+  }
 
   // The same line `times` times: whole blocks of copies go out as they are.
   void lines(std::int64_t answer, std::uint64_t times) {
@@ -209,16 +209,18 @@ bool readWords(Words& words, int testCase, std::int32_t n, std::int32_t m, std::
   numbers.clear();
   numbers.reserve(room(n));
   const bool numbersRead = readList(words, n, missingNumbers, [&](std::string_view word, int k) {
-    if (!isNumberWord(word)) return reject("number", k, word, " is not a number of 1 to 9 digits");
-    numbers.push_back(valueOf(word));
+    std::uint32_t x;
+    if (!numberValue(word, x)) return reject("number", k, word, " is not a number of 1 to 9 digits");
+    numbers.push_back(x);
     return true;
   });
   if (!numbersRead) return false;
   patterns.clear();
   patterns.reserve(room(m));
   return readList(words, m, missingPatterns, [&](std::string_view word, int k) {
-    if (!isPatternWord(word)) return reject("pattern", k, word, " is not a pattern of 1 to 9 digits and '?'");
-    patterns.push_back(patternKey(word));
+    Key key;
+    if (!patternKey(word, key)) return reject("pattern", k, word, " is not a pattern of 1 to 9 digits and '?'");
+    patterns.push_back(key);
     return true;
   });
 }
@@ -228,7 +230,7 @@ bool readWords(Words& words, int testCase, std::int32_t n, std::int32_t m, std::
 // whose key is 000000000: missing numbers are zeros, missing patterns all
 // answer as that key.
 void answer(std::uint32_t missingNumbers, std::uint32_t missingPatterns, Out& out) {
-  const Key zeroKey = patternKey("");
+  const Key zeroKey = padKey("");
   resetTrie();
   reserveNodes(keyWidth * (patterns.size() + 1));
   for (const Key& key : patterns) add(view(key));
