@@ -14,7 +14,7 @@ constexpr Row emptyRow = {absent, absent, absent, absent, absent, absent, absent
 // Rows past sz are left over from earlier test cases: reused, never read
 // before they are cleared here.
 NodeId newNode() {
-  if (static_cast<std::size_t>(sz) == nxt.size()) {
+  if (static_cast<std::size_t>(sz) == cnt.size()) {  // cnt's size is cheaper to read than nxt's
     nxt.push_back(emptyRow);
     cnt.push_back(0);
   } else {
