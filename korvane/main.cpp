@@ -16,6 +16,24 @@ int fail(int status, const char* file, const std::string& what) {
   return status;
 }
 
+// Reads until `fields` words are complete (each ended by white space) or
+// the file ends: nothing after them is ever needed. False on a read error.
+bool readFields(std::FILE* in, int fields, std::string& text) {
+  char chunk[1 << 16];
+  bool inWord = false;
+  int complete = 0;
+  std::size_t got = 0;
+  while (complete < fields && (got = std::fread(chunk, 1, sizeof chunk, in)) > 0) {
+    for (std::size_t i = 0; i < got && complete < fields; ++i) {
+      const bool space = chunk[i] == ' ' || (chunk[i] >= '\t' && chunk[i] <= '\r');
+      complete += inWord && space;
+      inWord = !space;
+    }
+    text.append(chunk, got);
+  }
+  return !std::ferror(in);
+}
+
 }  // namespace
 
 int main() {
@@ -24,10 +42,8 @@ int main() {
   if (out == nullptr) return fail(2, "korvane.out", std::strerror(errno));
   std::string input;
   if (in != nullptr) {
-    char chunk[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) input.append(chunk, got);
-    const bool broken = std::ferror(in) && !input.empty();
+    // An unreadable file reads as empty; one that fails midway is an error.
+    const bool broken = !readFields(in, 4, input) && !input.empty();
     std::fclose(in);
     if (broken) {
       std::fclose(out);

@@ -64,6 +64,7 @@ TEST(KorvaneBinary, RejectsANegativeRowLength) {
 TEST(KorvaneBinary, WrongLengthWordsFollowTheCounts) {
   expectClean(korvane("6 1\nD\nR\n"), "1\n1\n");
   expectClean(korvane("2 1\nD.D\nRRRR\n"), "1\n1\n");
+  expectClean(korvane("2 1\n.D\nL\n" + std::string(1 << 20, '#')), "1\n2\n");  // nothing after is read
 }
 
 TEST(KorvaneBinary, WriteFailures) {

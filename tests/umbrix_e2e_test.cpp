@@ -24,9 +24,8 @@ TEST(UmbrixBinary, ExactBytes) {
     std::string input, output;
   } cases[] = {
       {"2 1 3 2\n", "4"},  // fixed answers: one digit, no line end
-      {"5\n6\n1\n1\n", "1"},
-      {"2 1 3 3\n", "3\n"},
-      {"2 3 -7 10", "-9\n"},
+      {"5\n6\n1\n1\n", "1"}, {"2 1 3 3\n", "3\n"},
+      {"2 3 -7 10", "-9\n"}, {"3 4 100 100\n" + std::string(1 << 20, 'x'), "825\n"},  // what follows is never needed
   };
   for (const auto& c : cases) {
     const ProgramRun run = umbrix(c.input);
@@ -54,11 +53,15 @@ TEST(UmbrixBinary, RejectedInputLeavesAnEmptyOutput) {
   }
 }
 
-TEST(UmbrixBinary, MissingInputIsAnError) {
-  const ProgramRun run = umbrix(std::nullopt);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.output, "");  // created all the same
-  expectOneLine(run, "umbrix: umbrix.in: ");
+TEST(UmbrixBinary, MissingOrUnreadableInputIsAnError) {
+  for (const Prepare& prepare : {Prepare{}, Prepare([](const std::filesystem::path& dir) {
+                                   std::filesystem::create_directory(dir / "umbrix.in");
+                                 })}) {
+    const ProgramRun run = umbrix(std::nullopt, prepare);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.output, "");  // created all the same
+    expectOneLine(run, "umbrix: umbrix.in: ");
+  }
 }
 
 TEST(UmbrixBinary, WriteFailures) {

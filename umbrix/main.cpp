@@ -17,6 +17,24 @@ int fail(int status, const char* file, const std::string& what) {
   return status;
 }
 
+// Reads until `fields` words are complete (each ended by white space) or
+// the file ends: nothing after them is ever needed. False on a read error.
+bool readFields(std::FILE* in, int fields, std::string& text) {
+  char chunk[1 << 16];
+  bool inWord = false;
+  int complete = 0;
+  std::size_t got = 0;
+  while (complete < fields && (got = std::fread(chunk, 1, sizeof chunk, in)) > 0) {
+    for (std::size_t i = 0; i < got && complete < fields; ++i) {
+      const bool space = chunk[i] == ' ' || (chunk[i] >= '\t' && chunk[i] <= '\r');
+      complete += inWord && space;
+      inWord = !space;
+    }
+    text.append(chunk, got);
+  }
+  return !std::ferror(in);
+}
+
 }  // namespace
 
 int main() {
@@ -28,13 +46,8 @@ int main() {
     std::fclose(out);
     return fail(2, "umbrix.in", std::strerror(openError));
   }
-  // Four integers never need more than a few bytes; what follows is ignored,
-  // but the words are taken whole, so read it all.
   std::string input;
-  char chunk[1 << 12];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) input.append(chunk, got);
-  const bool broken = std::ferror(in);
+  const bool broken = !readFields(in, 4, input);
   std::fclose(in);
   if (broken) {
     std::fclose(out);
