@@ -23,9 +23,13 @@ TEST(UmbrixBinary, ExactBytes) {
   const struct {
     std::string input, output;
   } cases[] = {
-      {"2 1 3 2\n", "4"},  // fixed answers: one digit, no line end
-      {"5\n6\n1\n1\n", "1"}, {"2 1 3 3\n", "3\n"},
-      {"2 3 -7 10", "-9\n"}, {"3 4 100 100\n" + std::string(1 << 20, 'x'), "825\n"},  // what follows is never needed
+      // Fixed answers: one digit, no line end.
+      {"2 1 3 2\n", "4"},
+      {"5\n6\n1\n1\n", "1"},
+      // Computed answers, and what follows the fourth value is never needed.
+      {"2 1 3 3\n", "3\n"},
+      {"2 3 -7 10", "-9\n"},
+      {"3 4 100 100\n" + std::string(1 << 20, 'x'), "825\n"},
   };
   for (const auto& c : cases) {
     const ProgramRun run = umbrix(c.input);
