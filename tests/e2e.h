@@ -59,6 +59,13 @@ inline ProgramRun runIn(const std::string& binary, const std::string& inName, co
   return run;
 }
 
+// A run that succeeded with exactly this output and nothing on standard error.
+inline void expectClean(const ProgramRun& run, const std::string& output) {
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, output);
+  EXPECT_EQ(run.errors, "");
+}
+
 // Standard error holds exactly one line, starting with `prefix`.
 inline void expectOneLine(const ProgramRun& run, const std::string& prefix) {
   EXPECT_EQ(run.errors.rfind(prefix, 0), 0u) << run.errors;

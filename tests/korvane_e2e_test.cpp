@@ -11,12 +11,6 @@ ProgramRun korvane(const std::optional<std::string>& input, const Prepare& prepa
   return runIn(KORVANE_BIN, "korvane.in", "korvane.out", input, prepare);
 }
 
-void expectClean(const ProgramRun& run, const std::string& output) {
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.output, output);
-  EXPECT_EQ(run.errors, "");
-}
-
 TEST(KorvaneBinary, BundledExample) {
   const std::string dir = std::string(EXAMPLES_DIR) + "/korvane/";
   expectClean(korvane(readFile(dir + "korvane.in")), readFile(dir + "korvane.out"));

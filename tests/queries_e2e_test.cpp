@@ -11,12 +11,6 @@ ProgramRun queries(const std::optional<std::string>& input, const Prepare& prepa
   return runIn(QUERIES_BIN, "queries.in", "queries.out", input, prepare);
 }
 
-void expectClean(const ProgramRun& run, const std::string& output) {
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.output, output);
-  EXPECT_EQ(run.errors, "");
-}
-
 TEST(QueriesBinary, BundledExample) {
   const std::string dir = std::string(EXAMPLES_DIR) + "/queries/";
   expectClean(queries(readFile(dir + "queries.in")), readFile(dir + "queries.out"));

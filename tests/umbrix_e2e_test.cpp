@@ -13,10 +13,7 @@ ProgramRun umbrix(const std::optional<std::string>& input, const Prepare& prepar
 
 TEST(UmbrixBinary, BundledExample) {
   const std::string dir = std::string(EXAMPLES_DIR) + "/umbrix/";
-  const ProgramRun run = umbrix(readFile(dir + "umbrix.in"));
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.output, readFile(dir + "umbrix.out"));
-  EXPECT_EQ(run.errors, "");
+  expectClean(umbrix(readFile(dir + "umbrix.in")), readFile(dir + "umbrix.out"));
 }
 
 TEST(UmbrixBinary, ExactBytes) {
@@ -31,12 +28,7 @@ TEST(UmbrixBinary, ExactBytes) {
       {"2 3 -7 10", "-9\n"},
       {"3 4 100 100\n" + std::string(1 << 20, 'x'), "825\n"},
   };
-  for (const auto& c : cases) {
-    const ProgramRun run = umbrix(c.input);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.output, c.output);
-    EXPECT_EQ(run.errors, "");
-  }
+  for (const auto& c : cases) expectClean(umbrix(c.input), c.output);
 }
 
 TEST(UmbrixBinary, RejectedInputLeavesAnEmptyOutput) {
